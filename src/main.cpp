@@ -1,0 +1,5 @@
+#include "entry.hpp"
+
+int main(int argc, char** argv) {
+    return netsieve::run(argc, argv);
+}

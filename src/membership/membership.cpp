@@ -1,0 +1,103 @@
+#include "membership/membership.hpp"
+
+#include "address/dotted_quad.hpp"
+#include "membership/trim.hpp"
+#include "text/text.hpp"
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+
+namespace netsieve {
+
+namespace {
+
+constexpr bool prefix_table_is_sound() {
+    for (std::size_t n = 1; n < prefix_table.size(); ++n) {
+        if (prefix_table[n] != (prefix_table[n - 1] | (0x80000000U >> (n - 1)))) {
+            return false;
+        }
+    }
+    return prefix_table[0] == 0;
+}
+static_assert(prefix_table_is_sound());
+
+// The network part holds at most 15 characters: a '/' at position 16
+// (counted from 1) or earlier.
+constexpr int net_part_size = 16;
+constexpr int max_separator_pos = net_part_size;
+constexpr int min_prefix = 1;
+constexpr int max_prefix = 32;
+
+membership reject(const char* format, const char* text) {
+    std::printf(format, text);
+    std::fflush(stdout);
+    return membership::rejected;
+}
+
+} // namespace
+
+std::uint32_t prefix_mask(int length) {
+    if (length < 0 || length > max_prefix) {
+        return 0;
+    }
+    return prefix_table[static_cast<std::size_t>(length)];
+}
+
+int prefix_length(const char* text) {
+    // strtol saturates at LONG_MIN/LONG_MAX; clamp that further to int.
+    const long value = std::strtol(text, nullptr, 10);
+    if (value > INT_MAX) {
+        return INT_MAX;
+    }
+    if (value < INT_MIN) {
+        return INT_MIN;
+    }
+    return static_cast<int>(value);
+}
+
+membership net_membership(const char* network, const char* address) {
+    char net_part[net_part_size] = {};
+
+    if (ip_check(address) == 0) {
+        return reject("Invalid IP address [%s]\n", address);
+    }
+    const int sep = char_pos(network, '/');
+    if (sep < 1) {
+        return reject("Mask arg has no / [%s]\n", network);
+    }
+    if (sep > max_separator_pos) {
+        return reject("Mask separator pos is >15 - [%s]\n", network);
+    }
+    std::printf("Testing IP [%s]\n", address);
+    std::fflush(stdout);
+
+    copy_max(net_part, network, sep - 1);
+    trim_chars(net_part, " \t");
+    if (ip_check(net_part) == 0) {
+        return reject("Netmask was not an IP - [%s]\n", net_part);
+    }
+
+    const std::uint32_t net = ip_to_int(net_part);
+    const std::uint32_t addr = ip_to_int(address);
+    const char* prefix_text = network + sep;
+    const int length = prefix_length(prefix_text);
+
+    std::printf("Testing netmask [%s]\n", net_part);
+    std::printf("Testing bitmask [%s]\n", prefix_text);
+    std::fflush(stdout);
+
+    if (length < min_prefix || length > max_prefix) {
+        std::printf("Bit value <1 or >32  [%i]\n", length);
+        std::fflush(stdout);
+        return membership::rejected;
+    }
+    const std::uint32_t mask = prefix_mask(length);
+    return (net & mask) == (addr & mask) ? membership::inside : membership::outside;
+}
+
+int ip_in_net(const char* network, const char* address) {
+    return net_membership(network, address) == membership::inside ? 1 : 0;
+}
+
+} // namespace netsieve

@@ -1,0 +1,327 @@
+#include "entry.hpp"
+
+#include "process.hpp"
+
+#include "show.hpp"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include <string>
+#include <vector>
+
+namespace netsieve {
+namespace {
+
+using test::out_mode;
+using test::run_program;
+
+std::string usage_text(const std::string& name) {
+    return name + ": Tests if an IP address is in a given CIDR range\n" + "Syntax is " + name +
+           " <IP-net/CDIR> <IP>\n" + "Example: " + name + " 10.0.0.0/13 10.7.1.2\n";
+}
+
+std::string verdict(const std::string& address, const std::string& network, bool inside) {
+    return "NETSIEVE: Checking if " + address + " in network " + network + " ? (" +
+           (inside ? "True" : "False") + ")\n";
+}
+
+// --- base_name and char_rpos ------------------------------------------------
+
+struct name_case {
+    std::string path;
+    std::string expected;
+};
+
+void PrintTo(const name_case& tc, std::ostream* os) {
+    *os << test::show(tc.path.c_str());
+}
+
+class BaseName : public testing::TestWithParam<name_case> {};
+
+TEST_P(BaseName, KeepsTheLastComponent) {
+    EXPECT_EQ(base_name(GetParam().path.c_str()), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BaseName,
+    testing::Values(name_case{"C:\\tools\\bin\\prog.exe", "prog.exe"},
+                    name_case{"./bin/prog", "prog"}, name_case{"prog", "prog"},
+                    // a backslash decides even when a slash follows it
+                    name_case{"dir\\sub/prog", "sub/prog"}, name_case{"bin/", ""},
+                    name_case{"bin\\", ""}, name_case{"", ""},
+                    name_case{"/" + std::string(300, 'n'), std::string(256, 'n')}));
+
+TEST(BaseName, NextCallOverwritesTheBuffer) {
+    const char* first = base_name("a/first");
+    const char* second = base_name("b/second");
+    EXPECT_EQ(first, second);
+    EXPECT_STREQ(first, "second");
+}
+
+struct rpos_case {
+    const char* text;
+    char c;
+    int expected;
+};
+
+void PrintTo(const rpos_case& tc, std::ostream* os) {
+    *os << test::show(tc.text);
+}
+
+class CharRpos : public testing::TestWithParam<rpos_case> {};
+
+TEST_P(CharRpos, FindsLastOccurrenceFromOne) {
+    EXPECT_EQ(char_rpos(GetParam().text, GetParam().c), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CharRpos,
+                         testing::Values(rpos_case{"a/b/c", '/', 4}, rpos_case{"/abc", '/', 1},
+                                         rpos_case{"abc/", '/', 4}, rpos_case{"abc", '/', 0},
+                                         rpos_case{"", '/', 0}));
+
+// An empty argument vector has no name in it at all; it cannot be made
+// through exec on every kernel, so the entry is called directly.
+TEST(Run, EmptyArgumentVectorPrintsUsageWithoutName) {
+    const char* const argv[] = {nullptr};
+    testing::internal::CaptureStdout();
+    const int status = run(0, argv);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), usage_text(""));
+    EXPECT_EQ(status, exit_trouble);
+}
+
+// --- the whole program: exact standard output and exit status ----------------
+
+struct output_case {
+    const char* name;
+    std::vector<std::string> argv;
+    std::string out;
+    int status;
+};
+
+void PrintTo(const output_case& tc, std::ostream* os) {
+    *os << tc.name;
+}
+
+class WholeOutput : public testing::TestWithParam<output_case> {};
+
+TEST_P(WholeOutput, MatchesByteForByte) {
+    const output_case& tc = GetParam();
+    const test::outcome got = run_program(tc.argv);
+    EXPECT_EQ(got.out, tc.out);
+    EXPECT_EQ(got.err, "");
+    EXPECT_EQ(got.status, tc.status);
+}
+
+std::string test_name(const testing::TestParamInfo<output_case>& info) {
+    return info.param.name;
+}
+
+const std::string long_text(100000, '1');
+
+INSTANTIATE_TEST_SUITE_P(
+    Usage, WholeOutput,
+    testing::Values(
+        output_case{"NoArgument", {"netsieve"}, usage_text("netsieve"), 2},
+        output_case{"OneArgument", {"./bin/netsieve", "10.0.0.0/8"}, usage_text("netsieve"), 2},
+        output_case{"WindowsPath", {"C:\\tools\\bin\\prog.exe"}, usage_text("prog.exe"), 2},
+        output_case{"BackslashDecides", {"dir\\sub/prog"}, usage_text("sub/prog"), 2},
+        output_case{"NameEndsInSeparator", {"bin/"}, usage_text(""), 2},
+        // the kernel may hand over an empty name in place of a missing one
+        output_case{"EmptyVector", {}, usage_text(""), 2},
+        output_case{"LongName", {std::string(300, 'n')}, usage_text(std::string(256, 'n')), 2}),
+    test_name);
+
+INSTANTIATE_TEST_SUITE_P(
+    Rejected, WholeOutput,
+    testing::Values(
+        output_case{"NoSeparator",
+                    {"netsieve", "10.0.0.0", "10.0.0.1"},
+                    "Mask arg has no / [10.0.0.0]\n" + verdict("10.0.0.1", "10.0.0.0", false),
+                    2},
+        output_case{"BadAddressSilent",
+                    {"netsieve", "10.0.0.0/8", "10.0.0.x"},
+                    "Invalid IP address [10.0.0.x]\n" + verdict("10.0.0.x", "10.0.0.0/8", false),
+                    2},
+        output_case{"BadAddressReported",
+                    {"netsieve", "10.0.0.0/8", "1234.1.1.1"},
+                    "ip_check() digits>3 at 3 [1234.1.1.1]\nInvalid IP address [1234.1.1.1]\n" +
+                        verdict("1234.1.1.1", "10.0.0.0/8", false),
+                    2},
+        // the address is judged first; the network is then not looked at
+        output_case{"BothBad",
+                    {"netsieve", "junk", "1..2"},
+                    "Error: null octet found\nInvalid IP address [1..2]\n" +
+                        verdict("1..2", "junk", false),
+                    2},
+        output_case{"AddressOctetAbove255",
+                    {"netsieve", "0.0.0.0/8", "300.1.2.3"},
+                    "Invalid IP address [300.1.2.3]\n" + verdict("300.1.2.3", "0.0.0.0/8", false),
+                    2},
+        output_case{"NetworkOctetAbove255",
+                    {"netsieve", "10.0.0.256/8", "10.0.0.1"},
+                    "Testing IP [10.0.0.1]\nNetmask was not an IP - [10.0.0.256]\n" +
+                        verdict("10.0.0.1", "10.0.0.256/8", false),
+                    2},
+        output_case{"NetworkPartTooLong",
+                    {"netsieve", "192.168.100.1001/24", "10.0.0.1"},
+                    "Mask separator pos is >15 - [192.168.100.1001/24]\n" +
+                        verdict("10.0.0.1", "192.168.100.1001/24", false),
+                    2},
+        output_case{"NetworkInnerBlank",
+                    {"netsieve", " 10.0 .0.0\t/8", "10.0.0.1"},
+                    "Testing IP [10.0.0.1]\nNetmask was not an IP - [10.0 .0.0]\n" +
+                        verdict("10.0.0.1", " 10.0 .0.0\t/8", false),
+                    2},
+        output_case{"NetworkNullOctet",
+                    {"netsieve", "10..0.0/8", "10.0.0.1"},
+                    "Testing IP [10.0.0.1]\nError: null octet found\n"
+                    "Netmask was not an IP - [10..0.0]\n" +
+                        verdict("10.0.0.1", "10..0.0/8", false),
+                    2},
+        output_case{"PrefixEmpty",
+                    {"netsieve", "10.0.0.0/", "10.0.0.1"},
+                    "Testing IP [10.0.0.1]\nTesting netmask [10.0.0.0]\nTesting bitmask []\n"
+                    "Bit value <1 or >32  [0]\n" +
+                        verdict("10.0.0.1", "10.0.0.0/", false),
+                    2},
+        output_case{"PrefixZero",
+                    {"netsieve", "10.0.0.0/0", "10.0.0.1"},
+                    "Testing IP [10.0.0.1]\nTesting netmask [10.0.0.0]\nTesting bitmask [0]\n"
+                    "Bit value <1 or >32  [0]\n" +
+                        verdict("10.0.0.1", "10.0.0.0/0", false),
+                    2},
+        output_case{"Prefix33",
+                    {"netsieve", "10.0.0.0/33", "10.0.0.1"},
+                    "Testing IP [10.0.0.1]\nTesting netmask [10.0.0.0]\nTesting bitmask [33]\n"
+                    "Bit value <1 or >32  [33]\n" +
+                        verdict("10.0.0.1", "10.0.0.0/33", false),
+                    2},
+        output_case{"PrefixNegative",
+                    {"netsieve", "10.0.0.0/-1", "10.0.0.1"},
+                    "Testing IP [10.0.0.1]\nTesting netmask [10.0.0.0]\nTesting bitmask [-1]\n"
+                    "Bit value <1 or >32  [-1]\n" +
+                        verdict("10.0.0.1", "10.0.0.0/-1", false),
+                    2},
+        // 2^32 + 8 must not wrap around to /8
+        output_case{"PrefixBeyond32Bits",
+                    {"netsieve", "10.0.0.0/4294967304", "10.0.0.1"},
+                    "Testing IP [10.0.0.1]\nTesting netmask [10.0.0.0]\n"
+                    "Testing bitmask [4294967304]\nBit value <1 or >32  [2147483647]\n" +
+                        verdict("10.0.0.1", "10.0.0.0/4294967304", false),
+                    2},
+        output_case{"PrefixTwoToThe31",
+                    {"netsieve", "10.0.0.0/2147483648", "10.0.0.1"},
+                    "Testing IP [10.0.0.1]\nTesting netmask [10.0.0.0]\n"
+                    "Testing bitmask [2147483648]\nBit value <1 or >32  [2147483647]\n" +
+                        verdict("10.0.0.1", "10.0.0.0/2147483648", false),
+                    2},
+        output_case{"PrefixHugeNegative",
+                    {"netsieve", "10.0.0.0/-99999999999", "10.0.0.1"},
+                    "Testing IP [10.0.0.1]\nTesting netmask [10.0.0.0]\n"
+                    "Testing bitmask [-99999999999]\nBit value <1 or >32  [-2147483648]\n" +
+                        verdict("10.0.0.1", "10.0.0.0/-99999999999", false),
+                    2},
+        output_case{"HighBytes",
+                    {"netsieve", "\x80\xff/8", "10.0.0.1"},
+                    "Testing IP [10.0.0.1]\nNetmask was not an IP - [\x80\xff]\n" +
+                        verdict("10.0.0.1", "\x80\xff/8", false),
+                    2},
+        output_case{"LongAddress",
+                    {"netsieve", "10.0.0.0/8", long_text},
+                    "ip_check() digits>3 at 3 [" + long_text + "]\nInvalid IP address [" +
+                        long_text + "]\n" + verdict(long_text, "10.0.0.0/8", false),
+                    2},
+        output_case{"LongNetwork",
+                    {"netsieve", long_text + "/8", "10.0.0.1"},
+                    "Mask separator pos is >15 - [" + long_text + "/8]\n" +
+                        verdict("10.0.0.1", long_text + "/8", false),
+                    2}),
+    test_name);
+
+// --- the verdict of accepted arguments ------------------------------------
+
+struct verdict_case {
+    const char* network;
+    const char* address;
+    bool inside;
+};
+
+void PrintTo(const verdict_case& tc, std::ostream* os) {
+    *os << test::show(tc.network) << " " << test::show(tc.address);
+}
+
+class Verdict : public testing::TestWithParam<verdict_case> {};
+
+TEST_P(Verdict, EndsWithTheOneVerdictLineAndItsStatus) {
+    const verdict_case& tc = GetParam();
+    const test::outcome got = run_program({"netsieve", tc.network, tc.address, "ignored"});
+    const std::string line = verdict(tc.address, tc.network, tc.inside);
+    ASSERT_GE(got.out.size(), line.size());
+    EXPECT_EQ(got.out.substr(got.out.size() - line.size()), line);
+    EXPECT_EQ(got.out.find("NETSIEVE:"), got.out.size() - line.size()) << "one verdict line";
+    EXPECT_EQ(got.out.rfind("Testing IP [", 0), 0U) << got.out;
+    EXPECT_EQ(got.err, "");
+    EXPECT_EQ(got.status, tc.inside ? exit_inside : exit_outside);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Verdict,
+    testing::Values(verdict_case{"192.168.0.0/16", "192.168.1.7", true},
+                    verdict_case{"10.0.0.0/8", "10.200.3.4", true},
+                    verdict_case{"10.0.0.0/8", "11.0.0.1", false},
+                    verdict_case{"192.168.1.0/32", "192.168.1.0", true},
+                    verdict_case{"192.168.1.0/32", "192.168.1.1", false},
+                    verdict_case{"0.0.0.0/1", "127.255.255.255", true},
+                    verdict_case{"0.0.0.0/1", "128.0.0.0", false},
+                    // host bits in the network text are masked off too
+                    verdict_case{"10.1.2.3/8", "10.200.0.1", true},
+                    // fifteen-character network parts fit
+                    verdict_case{"255.255.255.255/32", "255.255.255.255", true},
+                    verdict_case{"192.168.100.100/24", "192.168.100.7", true},
+                    verdict_case{"192.168.100.100/24", "192.168.101.7", false},
+                    verdict_case{" 10.0.0.0\t/8", "10.1.1.1", true},
+                    // an empty network part stands for 0.0.0.0
+                    verdict_case{"/24", "0.0.0.5", true}, verdict_case{"\t /24", "1.0.0.5", false},
+                    verdict_case{"10.0.0.0/8/9", "10.1.1.1", true},
+                    verdict_case{"10.0.0.0/ 24abc", "10.0.0.9", true},
+                    verdict_case{"10.0.0.0/+24", "10.0.1.9", false},
+                    verdict_case{"10.0.0.*/24", "10.0.0.3", true},
+                    verdict_case{"1.2.3/24", "1.2.3.4", true}, verdict_case{"0.0.0.0/8", "", true},
+                    verdict_case{"10.0.0.0/8", "", false},
+                    verdict_case{"10.0.0.0/13", "10.7.1.2", true}));
+
+// --- output that cannot be written -----------------------------------------
+
+struct lost_output_case {
+    const char* name;
+    out_mode mode;
+    std::vector<std::string> argv;
+};
+
+void PrintTo(const lost_output_case& tc, std::ostream* os) {
+    *os << tc.name;
+}
+
+class LostOutput : public testing::TestWithParam<lost_output_case> {};
+
+TEST_P(LostOutput, IsTroubleWhateverTheVerdict) {
+    const test::outcome got = run_program(GetParam().argv, GetParam().mode);
+    EXPECT_EQ(got.status, exit_trouble);
+    EXPECT_EQ(got.err, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, LostOutput,
+    testing::Values(
+        lost_output_case{"FullInside", out_mode::full_device, {"ns", "10.0.0.0/8", "10.0.0.1"}},
+        lost_output_case{"FullOutside", out_mode::full_device, {"ns", "10.0.0.0/8", "11.0.0.1"}},
+        lost_output_case{"FullRejected", out_mode::full_device, {"ns", "10.0.0.0", "10.0.0.1"}},
+        lost_output_case{"FullUsage", out_mode::full_device, {"ns"}},
+        lost_output_case{"ClosedInside", out_mode::closed, {"ns", "10.0.0.0/8", "10.0.0.1"}},
+        lost_output_case{"ClosedOutside", out_mode::closed, {"ns", "10.0.0.0/8", "11.0.0.1"}}),
+    [](const testing::TestParamInfo<lost_output_case>& info) { return info.param.name; });
+
+} // namespace
+} // namespace netsieve

@@ -1,0 +1,86 @@
+#include "process.hpp"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace netsieve::test {
+
+namespace {
+
+std::string slurp(std::FILE* file) {
+    std::string text;
+    std::rewind(file);
+    char chunk[4096];
+    std::size_t n = 0;
+    while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+        text.append(chunk, n);
+    }
+    std::fclose(file);
+    return text;
+}
+
+} // namespace
+
+std::string program_path() {
+    const char* env = std::getenv("NETSIEVE_BIN");
+    return env != nullptr && env[0] != '\0' ? env : NETSIEVE_BIN;
+}
+
+std::string fixture(const std::string& name) {
+    std::ifstream in(std::string(NETSIEVE_FIXTURES) + "/" + name, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("missing fixture " + name);
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+outcome run_program(const std::vector<std::string>& argv, out_mode mode) {
+    const std::string path = program_path();
+    std::vector<char*> args;
+    for (const std::string& arg : argv) {
+        args.push_back(const_cast<char*>(arg.c_str()));
+    }
+    args.push_back(nullptr);
+
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    if (out == nullptr || err == nullptr) {
+        throw std::runtime_error("no temporary file");
+    }
+    std::fflush(nullptr);
+    const pid_t pid = fork();
+    if (pid < 0) {
+        throw std::runtime_error("fork failed");
+    }
+    if (pid == 0) {
+        if (mode == out_mode::capture) {
+            dup2(fileno(out), STDOUT_FILENO);
+        } else if (mode == out_mode::full_device) {
+            const int full = open("/dev/full", O_WRONLY);
+            dup2(full, STDOUT_FILENO);
+            close(full);
+        } else {
+            close(STDOUT_FILENO);
+        }
+        dup2(fileno(err), STDERR_FILENO);
+        execv(path.c_str(), args.data());
+        _exit(127);
+    }
+    int wstatus = 0;
+    waitpid(pid, &wstatus, 0);
+    outcome result;
+    result.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus);
+    result.out = slurp(out);
+    result.err = slurp(err);
+    return result;
+}
+
+} // namespace netsieve::test

@@ -1,0 +1,28 @@
+// Runs the netsieve program as a separate process and collects what it did.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace netsieve::test {
+
+// Where the child's standard output goes.
+enum class out_mode { capture, full_device, closed };
+
+struct outcome {
+    std::string out;
+    std::string err;
+    int status; // exit status, or 128 + signal number
+};
+
+// Starts the program with exactly `argv` as its argument vector (argv[0]
+// included; an empty vector gives no entries at all).
+outcome run_program(const std::vector<std::string>& argv, out_mode mode = out_mode::capture);
+
+// The program under test: $NETSIEVE_BIN, else the one this build made.
+std::string program_path();
+
+// The contents of a file in tests/fixtures.
+std::string fixture(const std::string& name);
+
+} // namespace netsieve::test
