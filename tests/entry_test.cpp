@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 
 #include <string>
@@ -96,8 +97,9 @@ TEST(Run, EmptyArgumentVectorPrintsUsageWithoutName) {
 struct output_case {
     const char* name;
     std::vector<std::string> argv;
-    std::string out;
+    std::string out; // the expected standard output, unless `fixture` names a file holding it
     int status;
+    const char* fixture = nullptr;
 };
 
 void PrintTo(const output_case& tc, std::ostream* os) {
@@ -109,7 +111,7 @@ class WholeOutput : public testing::TestWithParam<output_case> {};
 TEST_P(WholeOutput, MatchesByteForByte) {
     const output_case& tc = GetParam();
     const test::outcome got = run_program(tc.argv);
-    EXPECT_EQ(got.out, tc.out);
+    EXPECT_EQ(got.out, tc.fixture != nullptr ? test::fixture(tc.fixture) : tc.out);
     EXPECT_EQ(got.err, "");
     EXPECT_EQ(got.status, tc.status);
 }
@@ -133,6 +135,22 @@ INSTANTIATE_TEST_SUITE_P(
         output_case{"LongName", {std::string(300, 'n')}, usage_text(std::string(256, 'n')), 2}),
     test_name);
 
+// Accepted arguments: progress lines, the 21-line report, the verdict.
+INSTANTIATE_TEST_SUITE_P(
+    Report, WholeOutput,
+    testing::Values(
+        output_case{
+            "Inside16", {"netsieve", "192.168.0.0/16", "192.168.1.7"}, "", 0, "inside_16.out"},
+        output_case{"Host32", {"netsieve", "10.0.0.1/32", "10.0.0.1"}, "", 0, "host_32.out"},
+        output_case{"Outside1", {"netsieve", "192.168.0.0/1", "10.1.2.3"}, "", 1, "outside_1.out"},
+        output_case{"HostBits16",
+                    {"netsieve", "192.168.1.7/16", "192.168.200.1"},
+                    "",
+                    0,
+                    "host_bits_16.out"}),
+    test_name);
+
+// A rejection prints its line and the verdict, and never any of the report.
 INSTANTIATE_TEST_SUITE_P(
     Rejected, WholeOutput,
     testing::Values(
@@ -262,6 +280,8 @@ TEST_P(Verdict, EndsWithTheOneVerdictLineAndItsStatus) {
     EXPECT_EQ(got.out.substr(got.out.size() - line.size()), line);
     EXPECT_EQ(got.out.find("NETSIEVE:"), got.out.size() - line.size()) << "one verdict line";
     EXPECT_EQ(got.out.rfind("Testing IP [", 0), 0U) << got.out;
+    // three progress lines, the report, the verdict
+    EXPECT_EQ(std::count(got.out.begin(), got.out.end(), '\n'), 3 + 21 + 1) << got.out;
     EXPECT_EQ(got.err, "");
     EXPECT_EQ(got.status, tc.inside ? exit_inside : exit_outside);
 }

@@ -1,6 +1,7 @@
 #include "membership/membership.hpp"
 
 #include "address/dotted_quad.hpp"
+#include "membership/report.hpp"
 #include "membership/trim.hpp"
 #include "text/text.hpp"
 
@@ -93,6 +94,7 @@ membership net_membership(const char* network, const char* address) {
         return membership::rejected;
     }
     const std::uint32_t mask = prefix_mask(length);
+    bit_report(mask, net, addr);
     return (net & mask) == (addr & mask) ? membership::inside : membership::outside;
 }
 
