@@ -84,8 +84,9 @@ membership net_membership(const char* network, const char* address) {
     const char* prefix_text = network + sep;
     const int length = prefix_length(prefix_text);
 
-    std::printf("Testing netmask [%s]\n", net_part);
-    std::printf("Testing bitmask [%s]\n", prefix_text);
+    std::printf("Testing netmask [%s]\n"
+                "Testing bitmask [%s]\n",
+                net_part, prefix_text);
     std::fflush(stdout);
 
     if (length < min_prefix || length > max_prefix) {

@@ -12,39 +12,45 @@ const char* bit_string(std::uint32_t value) {
         if (j == 8 || j == 16 || j == 24) {
             *out++ = ':';
         }
-        *out++ = (value & bit_table[j]) != 0 ? '1' : '0';
+        *out++ = static_cast<char>('0' + ((value & bit_table[j]) != 0 ? 1 : 0));
     }
     *out = '\0';
     return text;
 }
 
+// One printf call per binary line, with the lines before it that need no
+// text of bit_string: each rendering is printed before the next overwrites
+// it, and every call saved is work saved on the program's whole run.
 void bit_report(std::uint32_t mask, std::uint32_t net, std::uint32_t addr) {
     const std::uint32_t inverse = ~mask;
     const std::uint32_t net_masked = net & mask;
     const std::uint32_t addr_masked = addr & mask;
 
-    // Each bit_string text is printed before the next call overwrites it.
-    std::printf("\n");
-    std::printf("- Bits -----------------------------------------\n");
-    std::printf("Bitmask:     %s\n", bit_string(mask));
+    std::printf("\n"
+                "- Bits -----------------------------------------\n"
+                "Bitmask:     %s\n",
+                bit_string(mask));
     std::printf("~Bitmask:    %s\n", bit_string(inverse));
-    std::printf("Bitmask:     %8.8x (hex)\n", mask);
-    std::printf("~Bitmask:    %8.8x (hex)\n", inverse);
-    std::printf("- Network --------------------------------------\n");
-    std::printf("NETWORK:     %s\n", bit_string(net));
+    std::printf("Bitmask:     %8.8x (hex)\n"
+                "~Bitmask:    %8.8x (hex)\n"
+                "- Network --------------------------------------\n"
+                "NETWORK:     %s\n",
+                mask, inverse, bit_string(net));
     std::printf("Bit AND net: %s\n", bit_string(net_masked));
     std::printf("Bit AND IP:  %s\n", bit_string(addr_masked));
-    std::printf("NETWORK:     %8.8x (hex)\n", net);
-    std::printf("Bit AND net: %8.8x (hex)\n", net_masked);
-    std::printf("Bit AND IP:  %8.8x (hex)\n", addr_masked);
-    std::printf("- IP -------------------------------------------\n");
-    std::printf("Bitmask:     %s\n", bit_string(mask));
+    std::printf("NETWORK:     %8.8x (hex)\n"
+                "Bit AND net: %8.8x (hex)\n"
+                "Bit AND IP:  %8.8x (hex)\n"
+                "- IP -------------------------------------------\n"
+                "Bitmask:     %s\n",
+                net, net_masked, addr_masked, bit_string(mask));
     std::printf("IPmask:      %s\n", bit_string(addr));
-    std::printf("- Test -----------------------------------------\n");
-    std::printf("IPmask:      %x (hex)\n", addr);
-    std::printf("Bit AND IP:  %x (hex)\n", addr_masked);
-    std::printf("Bit AND net: %8.8x (hex)\n", net_masked);
-    std::printf("------------------------------------------------\n");
+    std::printf("- Test -----------------------------------------\n"
+                "IPmask:      %x (hex)\n"
+                "Bit AND IP:  %x (hex)\n"
+                "Bit AND net: %8.8x (hex)\n"
+                "------------------------------------------------\n",
+                addr, addr_masked, net_masked);
     std::fflush(stdout);
 }
 

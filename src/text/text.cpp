@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cstddef>
+#include <cstring>
 
 namespace netsieve {
 
@@ -9,14 +10,14 @@ int char_pos(const char* text, char c) {
     if (text == nullptr || c == '\0') {
         return 0;
     }
+    const char* hit = std::strchr(text, c);
+    if (hit == nullptr) {
+        return 0;
+    }
     // A position that would not fit an int counts as "not found" rather
     // than wrapping; no argument the platform hands over is that long.
-    for (std::size_t i = 0; text[i] != '\0' && i < INT_MAX; ++i) {
-        if (text[i] == c) {
-            return static_cast<int>(i + 1);
-        }
-    }
-    return 0;
+    const std::ptrdiff_t offset = hit - text;
+    return offset < INT_MAX ? static_cast<int>(offset + 1) : 0;
 }
 
 char* copy_max(char* dst, const char* src, int n) {
