@@ -10,6 +10,7 @@
 #include <ostream>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace netsieve {
@@ -110,6 +111,10 @@ class WholeOutput : public testing::TestWithParam<output_case> {};
 
 TEST_P(WholeOutput, MatchesByteForByte) {
     const output_case& tc = GetParam();
+    if (test::wrapped() &&
+        (tc.argv.empty() || base_name(tc.argv[0].c_str()) != std::string("netsieve"))) {
+        GTEST_SKIP() << "under a wrapper the program's own name is its argv[0]";
+    }
     const test::outcome got = run_program(tc.argv);
     EXPECT_EQ(got.out, tc.fixture != nullptr ? test::fixture(tc.fixture) : tc.out);
     EXPECT_EQ(got.err, "");
@@ -311,6 +316,41 @@ INSTANTIATE_TEST_SUITE_P(
                     verdict_case{"1.2.3/24", "1.2.3.4", true}, verdict_case{"0.0.0.0/8", "", true},
                     verdict_case{"10.0.0.0/8", "", false},
                     verdict_case{"10.0.0.0/13", "10.7.1.2", true}));
+
+// --- control characters and bytes above 127 anywhere -------------------------
+
+// Whatever byte stands wherever, the program ends normally, says nothing on
+// standard error, and closes with the one verdict line that repeats both
+// arguments as given, "True" exactly when the status is 0.
+class HostileByte : public testing::TestWithParam<unsigned char> {};
+
+TEST_P(HostileByte, NeverBreaksTheVerdict) {
+    const char byte = static_cast<char>(GetParam());
+    const std::string network = "10.0.0.0/8";
+    const std::string address = "10.0.0.1";
+    std::vector<std::pair<std::string, std::string>> runs;
+    for (std::size_t at = 0; at <= network.size(); ++at) {
+        runs.emplace_back(std::string(network).insert(at, 1, byte), address);
+    }
+    for (std::size_t at = 0; at <= address.size(); ++at) {
+        runs.emplace_back(network, std::string(address).insert(at, 1, byte));
+    }
+    for (const auto& [net, addr] : runs) {
+        const test::outcome got = run_program({"netsieve", net, addr});
+        SCOPED_TRACE(test::show(net.c_str()) + " " + test::show(addr.c_str()));
+        ASSERT_TRUE(got.status == exit_inside || got.status == exit_outside ||
+                    got.status == exit_trouble)
+            << got.status;
+        EXPECT_EQ(got.err, "");
+        const std::string line = verdict(addr, net, got.status == exit_inside);
+        ASSERT_GE(got.out.size(), line.size());
+        EXPECT_EQ(got.out.substr(got.out.size() - line.size()), line);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Bytes, HostileByte,
+                         testing::Values(0x01, '\t', '\n', '\v', '\r', 0x1b, 0x7f, 0x80, 0xa0,
+                                         0xff));
 
 // --- output that cannot be written -----------------------------------------
 

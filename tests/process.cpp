@@ -32,6 +32,20 @@ std::string program_path() {
     return env != nullptr && env[0] != '\0' ? env : NETSIEVE_BIN;
 }
 
+std::vector<std::string> wrapper() {
+    std::vector<std::string> words;
+    const char* env = std::getenv("NETSIEVE_WRAPPER");
+    std::istringstream in(env != nullptr ? env : "");
+    for (std::string word; in >> word;) {
+        words.push_back(word);
+    }
+    return words;
+}
+
+bool wrapped() {
+    return !wrapper().empty();
+}
+
 std::string fixture(const std::string& name) {
     std::ifstream in(std::string(NETSIEVE_FIXTURES) + "/" + name, std::ios::binary);
     if (!in) {
@@ -43,9 +57,17 @@ std::string fixture(const std::string& name) {
 }
 
 outcome run_program(const std::vector<std::string>& argv, out_mode mode) {
-    const std::string path = program_path();
+    // A wrapper (valgrind, say) is started with the program's path and its
+    // arguments; argv[0] is then the wrapper's to choose.
+    std::vector<std::string> words = wrapper();
+    const std::string path = words.empty() ? program_path() : words.front();
+    if (!words.empty()) {
+        words.push_back(program_path());
+        words.insert(words.end(), argv.begin() + (argv.empty() ? 0 : 1), argv.end());
+    }
+    const std::vector<std::string>& vector = words.empty() ? argv : words;
     std::vector<char*> args;
-    for (const std::string& arg : argv) {
+    for (const std::string& arg : vector) {
         args.push_back(const_cast<char*>(arg.c_str()));
     }
     args.push_back(nullptr);
@@ -71,7 +93,7 @@ outcome run_program(const std::vector<std::string>& argv, out_mode mode) {
             close(STDOUT_FILENO);
         }
         dup2(fileno(err), STDERR_FILENO);
-        execv(path.c_str(), args.data());
+        execvp(path.c_str(), args.data());
         _exit(127);
     }
     int wstatus = 0;

@@ -16,11 +16,17 @@ struct outcome {
 };
 
 // Starts the program with exactly `argv` as its argument vector (argv[0]
-// included; an empty vector gives no entries at all).
+// included; an empty vector gives no entries at all). Under a wrapper the
+// program gets the wrapper's choice of argv[0].
 outcome run_program(const std::vector<std::string>& argv, out_mode mode = out_mode::capture);
 
 // The program under test: $NETSIEVE_BIN, else the one this build made.
 std::string program_path();
+
+// The words of $NETSIEVE_WRAPPER, a command that run_program starts the
+// program under (for example "valgrind -q --error-exitcode=99").
+std::vector<std::string> wrapper();
+bool wrapped();
 
 // The contents of a file in tests/fixtures.
 std::string fixture(const std::string& name);

@@ -4,6 +4,20 @@
 
 namespace netsieve {
 
+namespace {
+
+constexpr bool bit_table_is_sound() {
+    for (std::size_t j = 0; j < bit_table.size(); ++j) {
+        if (bit_table[j] != 1U << (bit_table.size() - 1 - j)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(bit_table_is_sound());
+
+} // namespace
+
 const char* bit_string(std::uint32_t value) {
     // 32 digits, 3 colons and the terminator
     static char text[32 + 3 + 1];
