@@ -46,8 +46,8 @@ std::uint32_t prefix_mask(int length) {
 }
 
 int prefix_length(const char* text) {
-    // strtol saturates at LONG_MIN/LONG_MAX; clamp that further to int.
-    const long value = std::strtol(text, nullptr, 10);
+    // strtoll saturates at its own 64-bit bounds; clamp that further to int.
+    const long long value = std::strtoll(text, nullptr, 10);
     if (value > INT_MAX) {
         return INT_MAX;
     }
