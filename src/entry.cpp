@@ -3,9 +3,9 @@
 #include "membership/membership.hpp"
 #include "text/text.hpp"
 
-#include <climits>
-#include <cstdio>
-#include <cstring>
+#include <limits.h>
+#include <stdio.h>
+#include <string.h>
 
 namespace netsieve {
 
@@ -14,9 +14,9 @@ namespace {
 constexpr int max_base_name = 256;
 
 int usage(const char* name) {
-    std::printf("%s: Tests if an IP address is in a given CIDR range\n", base_name(name));
-    std::printf("Syntax is %s <IP-net/CDIR> <IP>\n", base_name(name));
-    std::printf("Example: %s 10.0.0.0/13 10.7.1.2\n", base_name(name));
+    printf("%s: Tests if an IP address is in a given CIDR range\n", base_name(name));
+    printf("Syntax is %s <IP-net/CDIR> <IP>\n", base_name(name));
+    printf("Example: %s 10.0.0.0/13 10.7.1.2\n", base_name(name));
     return exit_trouble;
 }
 
@@ -35,9 +35,9 @@ int status_of(membership result) {
 } // namespace
 
 int char_rpos(const char* text, char c) {
-    const std::size_t length = std::strlen(text);
+    const size_t length = strlen(text);
     // Positions that would not fit an int are never reported.
-    for (std::size_t i = length < INT_MAX ? length : INT_MAX; i > 0; --i) {
+    for (size_t i = length < INT_MAX ? length : INT_MAX; i > 0; --i) {
         if (text[i - 1] == c) {
             return static_cast<int>(i);
         }
@@ -63,10 +63,10 @@ int run(int argc, const char* const* argv) {
     const char* network = argv[1];
     const char* address = argv[2];
     const membership result = net_membership(network, address);
-    std::printf("NETSIEVE: Checking if %s in network %s ? (%s)\n", address, network,
-                result == membership::inside ? "True" : "False");
+    printf("NETSIEVE: Checking if %s in network %s ? (%s)\n", address, network,
+           result == membership::inside ? "True" : "False");
     // The error indicator also remembers failed writes of earlier lines.
-    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+    if (fflush(stdout) != 0 || ferror(stdout) != 0) {
         return exit_trouble;
     }
     return status_of(result);

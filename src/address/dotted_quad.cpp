@@ -2,7 +2,7 @@
 
 #include "text/text.hpp"
 
-#include <cstdio>
+#include <stdio.h>
 
 namespace netsieve {
 
@@ -47,19 +47,19 @@ int ip_check(const char* text) {
         if (is_digit(c)) {
             octet = append_digit(octet, c);
             if (++octet_digits > max_digits) {
-                std::printf("ip_check() digits>3 at %i [%s]\n", pos, text);
-                std::fflush(stdout);
+                printf("ip_check() digits>3 at %i [%s]\n", pos, text);
+                fflush(stdout);
                 return 0;
             }
         } else if (c == '.') {
             if (++dots > max_dots) {
-                std::printf("ip_check() dots>3 at %i [%s]\n", pos, text);
-                std::fflush(stdout);
+                printf("ip_check() dots>3 at %i [%s]\n", pos, text);
+                fflush(stdout);
                 return 0;
             }
             if (octet_digits == 0) {
-                std::printf("Error: null octet found\n");
-                std::fflush(stdout);
+                printf("Error: null octet found\n");
+                fflush(stdout);
                 return 0;
             }
             if (octet > max_octet) {
@@ -74,11 +74,11 @@ int ip_check(const char* text) {
     return octet > max_octet ? 0 : 1;
 }
 
-std::uint32_t ip_to_int(const char* text) {
+uint32_t ip_to_int(const char* text) {
     if (text == nullptr || text[0] == '\0') {
         return 0;
     }
-    std::uint32_t result = 0;
+    uint32_t result = 0;
     int shift = 32;
     unsigned octet = 0;
     for (const char* p = text; *p != '\0'; ++p) {
@@ -95,7 +95,7 @@ std::uint32_t ip_to_int(const char* text) {
             if (shift < 0) {
                 return result; // a fifth octet: only in texts ip_check refuses
             }
-            result |= static_cast<std::uint32_t>(octet) << shift;
+            result |= static_cast<uint32_t>(octet) << shift;
             octet = 0;
         }
     }

@@ -1,7 +1,7 @@
 // Dotted-quad text: the syntax check and the conversion to a 32-bit value.
 #pragma once
 
-#include <cstdint>
+#include <stdint.h>
 
 namespace netsieve {
 
@@ -17,6 +17,6 @@ int ip_check(const char* text);
 // significant byte; octets the text does not give are 0. A null or empty
 // text, or an octet above 255, gives 0. For other texts it returns some
 // value and touches nothing outside the text.
-std::uint32_t ip_to_int(const char* text);
+uint32_t ip_to_int(const char* text);
 
 } // namespace netsieve

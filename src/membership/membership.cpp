@@ -5,16 +5,16 @@
 #include "membership/trim.hpp"
 #include "text/text.hpp"
 
-#include <climits>
-#include <cstdio>
-#include <cstdlib>
+#include <limits.h>
+#include <stdio.h>
+#include <stdlib.h>
 
 namespace netsieve {
 
 namespace {
 
 constexpr bool prefix_table_is_sound() {
-    for (std::size_t n = 1; n < prefix_table.size(); ++n) {
+    for (int n = 1; n <= 32; ++n) {
         if (prefix_table[n] != (prefix_table[n - 1] | (0x80000000U >> (n - 1)))) {
             return false;
         }
@@ -31,23 +31,23 @@ constexpr int min_prefix = 1;
 constexpr int max_prefix = 32;
 
 membership reject(const char* format, const char* text) {
-    std::printf(format, text);
-    std::fflush(stdout);
+    printf(format, text);
+    fflush(stdout);
     return membership::rejected;
 }
 
 } // namespace
 
-std::uint32_t prefix_mask(int length) {
+uint32_t prefix_mask(int length) {
     if (length < 0 || length > max_prefix) {
         return 0;
     }
-    return prefix_table[static_cast<std::size_t>(length)];
+    return prefix_table[length];
 }
 
 int prefix_length(const char* text) {
     // strtoll saturates at its own 64-bit bounds; clamp that further to int.
-    const long long value = std::strtoll(text, nullptr, 10);
+    const long long value = strtoll(text, nullptr, 10);
     if (value > INT_MAX) {
         return INT_MAX;
     }
@@ -70,8 +70,8 @@ membership net_membership(const char* network, const char* address) {
     if (sep > max_separator_pos) {
         return reject("Mask separator pos is >15 - [%s]\n", network);
     }
-    std::printf("Testing IP [%s]\n", address);
-    std::fflush(stdout);
+    printf("Testing IP [%s]\n", address);
+    fflush(stdout);
 
     copy_max(net_part, network, sep - 1);
     trim_chars(net_part, " \t");
@@ -79,22 +79,22 @@ membership net_membership(const char* network, const char* address) {
         return reject("Netmask was not an IP - [%s]\n", net_part);
     }
 
-    const std::uint32_t net = ip_to_int(net_part);
-    const std::uint32_t addr = ip_to_int(address);
+    const uint32_t net = ip_to_int(net_part);
+    const uint32_t addr = ip_to_int(address);
     const char* prefix_text = network + sep;
     const int length = prefix_length(prefix_text);
 
-    std::printf("Testing netmask [%s]\n"
-                "Testing bitmask [%s]\n",
-                net_part, prefix_text);
-    std::fflush(stdout);
+    printf("Testing netmask [%s]\n"
+           "Testing bitmask [%s]\n",
+           net_part, prefix_text);
+    fflush(stdout);
 
     if (length < min_prefix || length > max_prefix) {
-        std::printf("Bit value <1 or >32  [%i]\n", length);
-        std::fflush(stdout);
+        printf("Bit value <1 or >32  [%i]\n", length);
+        fflush(stdout);
         return membership::rejected;
     }
-    const std::uint32_t mask = prefix_mask(length);
+    const uint32_t mask = prefix_mask(length);
     bit_report(mask, net, addr);
     return (net & mask) == (addr & mask) ? membership::inside : membership::outside;
 }

@@ -1,13 +1,12 @@
 // The membership check: does an address lie inside a network?
 #pragma once
 
-#include <array>
-#include <cstdint>
+#include <stdint.h>
 
 namespace netsieve {
 
 // Entry n has the n most significant bits set; entry 0 is 0.
-inline constexpr std::array<std::uint32_t, 33> prefix_table = {
+inline constexpr uint32_t prefix_table[33] = {
     0x00000000, 0x80000000, 0xC0000000, 0xE0000000, 0xF0000000, 0xF8000000, 0xFC000000,
     0xFE000000, 0xFF000000, 0xFF800000, 0xFFC00000, 0xFFE00000, 0xFFF00000, 0xFFF80000,
     0xFFFC0000, 0xFFFE0000, 0xFFFF0000, 0xFFFF8000, 0xFFFFC000, 0xFFFFE000, 0xFFFFF000,
@@ -17,7 +16,7 @@ inline constexpr std::array<std::uint32_t, 33> prefix_table = {
 
 // The mask of a prefix length: its prefix_table entry for 0 to 32, and 0
 // for any other length.
-std::uint32_t prefix_mask(int length);
+uint32_t prefix_mask(int length);
 
 // The decimal value of a prefix text: leading white space, one optional
 // sign, digits up to the first non-digit; no digits give 0. Values beyond

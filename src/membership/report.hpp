@@ -1,13 +1,12 @@
 // The diagnostic report: the masking shown in binary and hexadecimal.
 #pragma once
 
-#include <array>
-#include <cstdint>
+#include <stdint.h>
 
 namespace netsieve {
 
 // Entry j has bit 31 - j set: walked first to last, most significant first.
-inline constexpr std::array<std::uint32_t, 32> bit_table = {
+inline constexpr uint32_t bit_table[32] = {
     0x80000000, 0x40000000, 0x20000000, 0x10000000, 0x08000000, 0x04000000, 0x02000000, 0x01000000,
     0x00800000, 0x00400000, 0x00200000, 0x00100000, 0x00080000, 0x00040000, 0x00020000, 0x00010000,
     0x00008000, 0x00004000, 0x00002000, 0x00001000, 0x00000800, 0x00000400, 0x00000200, 0x00000100,
@@ -16,10 +15,10 @@ inline constexpr std::array<std::uint32_t, 32> bit_table = {
 
 // `value` as four colon-joined groups of eight binary digits (35
 // characters), in a static buffer that the next call overwrites.
-const char* bit_string(std::uint32_t value);
+const char* bit_string(uint32_t value);
 
 // Prints the 21-line report of the mask, its inverse, the network and
 // address values and both masked values, then flushes standard output.
-void bit_report(std::uint32_t mask, std::uint32_t net, std::uint32_t addr);
+void bit_report(uint32_t mask, uint32_t net, uint32_t addr);
 
 } // namespace netsieve

@@ -2,16 +2,16 @@
 
 #include "text/text.hpp"
 
-#include <cstdlib>
-#include <cstring>
+#include <stdlib.h>
+#include <string.h>
 
 namespace netsieve {
 
 char* dup_text(char** out, const char* text) {
-    const std::size_t size = std::strlen(text) + 1;
-    *out = static_cast<char*>(std::malloc(size));
+    const size_t size = strlen(text) + 1;
+    *out = static_cast<char*>(malloc(size));
     if (*out != nullptr) {
-        std::memcpy(*out, text, size);
+        memcpy(*out, text, size);
     }
     return *out;
 }
@@ -25,7 +25,7 @@ char* trim_chars(char* text, const char* set) {
     while (char_pos(set, *rest) > 0) {
         ++rest;
     }
-    const std::size_t length = std::strlen(rest);
+    const size_t length = strlen(rest);
     if (length > 0) {
         // The first character of `rest` is not in the set, so this walk
         // stops on it at the latest.
@@ -35,8 +35,8 @@ char* trim_chars(char* text, const char* set) {
         }
         last[1] = '\0';
     }
-    std::memcpy(text, rest, std::strlen(rest) + 1);
-    std::free(copy);
+    memcpy(text, rest, strlen(rest) + 1);
+    free(copy);
     return text;
 }
 

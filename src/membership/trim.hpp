@@ -5,7 +5,7 @@ namespace netsieve {
 
 // Allocates a copy of `text` (with its terminator), stores its address in
 // `*out` and returns it; stores and returns null when memory is exhausted.
-// The caller frees the copy with std::free.
+// The caller frees the copy with free.
 char* dup_text(char** out, const char* text);
 
 // Removes, in place, every leading and trailing character of `text` that

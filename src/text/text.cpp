@@ -1,8 +1,8 @@
 #include "text/text.hpp"
 
-#include <climits>
-#include <cstddef>
-#include <cstring>
+#include <limits.h>
+#include <stddef.h>
+#include <string.h>
 
 namespace netsieve {
 
@@ -10,13 +10,13 @@ int char_pos(const char* text, char c) {
     if (text == nullptr || c == '\0') {
         return 0;
     }
-    const char* hit = std::strchr(text, c);
+    const char* hit = strchr(text, c);
     if (hit == nullptr) {
         return 0;
     }
     // A position that would not fit an int counts as "not found" rather
     // than wrapping; no argument the platform hands over is that long.
-    const std::ptrdiff_t offset = hit - text;
+    const ptrdiff_t offset = hit - text;
     return offset < INT_MAX ? static_cast<int>(offset + 1) : 0;
 }
 

@@ -1,0 +1,41 @@
+# Chooses the C library of the program before the project's languages are
+# enabled. A static program against musl starts several times faster than one
+# against glibc, whose start-up probes the processor many times over (costly
+# on a virtual machine); so a static build without tests takes musl where
+# Debian's musl-tools is installed. The tests are built with GoogleTest, which
+# needs glibc. NETSIEVE_LIBC=musl or glibc chooses explicitly. A toolchain
+# file given on the command line or by a preset decides on its own.
+set(NETSIEVE_LIBC "" CACHE STRING
+    "C library of the program: musl, glibc, or empty to pick musl for a static build without tests where musl-tools is installed")
+set_property(CACHE NETSIEVE_LIBC PROPERTY STRINGS "" musl glibc)
+
+if(DEFINED CMAKE_TOOLCHAIN_FILE AND NOT CMAKE_TOOLCHAIN_FILE MATCHES "/musl\\.cmake$")
+    return()
+endif()
+
+cmake_host_system_information(RESULT _netsieve_arch QUERY OS_PLATFORM)
+set(_netsieve_specs "/usr/lib/${_netsieve_arch}-linux-musl/musl-gcc.specs")
+set(_netsieve_libc "${NETSIEVE_LIBC}")
+if(_netsieve_libc STREQUAL "")
+    if(NETSIEVE_STATIC AND NOT NETSIEVE_TESTS AND EXISTS "${_netsieve_specs}")
+        set(_netsieve_libc musl)
+    else()
+        set(_netsieve_libc glibc)
+        if(NETSIEVE_STATIC AND NOT NETSIEVE_TESTS)
+            message(NOTICE "netsieve: musl-tools is not installed, so the program is linked "
+                           "against glibc; with musl (apt-get install musl-tools) it starts "
+                           "several times faster")
+        endif()
+    endif()
+elseif(NOT _netsieve_libc MATCHES "^(musl|glibc)$")
+    message(FATAL_ERROR "NETSIEVE_LIBC is '${NETSIEVE_LIBC}'; use musl, glibc or leave it empty")
+endif()
+
+if(_netsieve_libc STREQUAL "musl")
+    if(NETSIEVE_TESTS)
+        message(FATAL_ERROR "NETSIEVE_LIBC=musl needs NETSIEVE_TESTS=OFF: the tests use "
+                            "GoogleTest, which is built for glibc")
+    endif()
+    set(CMAKE_TOOLCHAIN_FILE "${CMAKE_CURRENT_LIST_DIR}/musl.cmake")
+endif()
+message(STATUS "netsieve: C library ${_netsieve_libc}")
