@@ -3,6 +3,7 @@
 #include "process.hpp"
 
 #include "show.hpp"
+#include "stdout_sink.hpp"
 
 #include <gtest/gtest.h>
 
@@ -83,13 +84,121 @@ INSTANTIATE_TEST_SUITE_P(Table, CharRpos,
                                          rpos_case{"abc/", '/', 4}, rpos_case{"abc", '/', 0},
                                          rpos_case{"", '/', 0}));
 
-// An empty argument vector has no name in it at all; it cannot be made
-// through exec on every kernel, so the entry is called directly.
-TEST(Run, EmptyArgumentVectorPrintsUsageWithoutName) {
-    const char* const argv[] = {nullptr};
+// A vector without a name in entry 0: empty, or with a null there (which
+// an exec can hand over on some systems). Neither can be made through exec
+// on every kernel, so the entry is called directly, on a vector allocated
+// to its exact size so that the sanitizer builds catch any read past it.
+struct nameless_case {
+    int argc;
+    std::vector<const char*> argv; // ends with its null entry
+};
+
+void PrintTo(const nameless_case& tc, std::ostream* os) {
+    *os << "argc " << tc.argc;
+}
+
+class RunWithoutName : public testing::TestWithParam<nameless_case> {};
+
+TEST_P(RunWithoutName, PrintsUsageWithEmptyName) {
+    const std::vector<const char*> argv = GetParam().argv;
     testing::internal::CaptureStdout();
-    const int status = run(0, argv);
+    const int status = run(GetParam().argc, argv.data());
     EXPECT_EQ(testing::internal::GetCapturedStdout(), usage_text(""));
+    EXPECT_EQ(status, exit_trouble);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, RunWithoutName,
+                         testing::Values(nameless_case{0, {nullptr}},
+                                         nameless_case{1, {nullptr, nullptr}},
+                                         nameless_case{2, {nullptr, "10.0.0.0/8", nullptr}}));
+
+// --- when the bytes leave: the flushes, and a write that fails ---------------
+
+struct flush_case {
+    const char* name;
+    std::vector<const char*> argv;
+    std::vector<std::string> writes; // one per flush, in order
+    int status;
+};
+
+void PrintTo(const flush_case& tc, std::ostream* os) {
+    *os << tc.name;
+}
+
+// The 21 report lines of inside_16.out: between the three progress lines
+// and the verdict.
+std::string inside_16_report() {
+    const std::string whole = test::fixture("inside_16.out");
+    std::size_t start = 0;
+    for (int line = 0; line < 3; ++line) {
+        start = whole.find('\n', start) + 1;
+    }
+    const std::size_t end = whole.rfind("NETSIEVE:");
+    return whole.substr(start, end - start);
+}
+
+// Standard output is fully buffered here, so each recorded write is one
+// flush: the lines of a write left the program together, at the point the
+// flush after them stands.
+class FlushPoints : public testing::TestWithParam<flush_case> {};
+
+TEST_P(FlushPoints, EachFlushSendsWhatStandsBeforeIt) {
+    const flush_case& tc = GetParam();
+    test::stdout_sink sink;
+    const int status = run(static_cast<int>(tc.argv.size()) - 1, tc.argv.data());
+    EXPECT_EQ(sink.writes(), tc.writes);
+    EXPECT_EQ(status, tc.status);
+}
+
+std::string flush_name(const testing::TestParamInfo<flush_case>& info) {
+    return info.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FlushPoints,
+    testing::Values(
+        flush_case{"Accepted",
+                   {"ns", "192.168.0.0/16", "192.168.1.7", nullptr},
+                   {"Testing IP [192.168.1.7]\n",
+                    "Testing netmask [192.168.0.0]\nTesting bitmask [16]\n", inside_16_report(),
+                    verdict("192.168.1.7", "192.168.0.0/16", true)},
+                   exit_inside},
+        flush_case{"PrefixRejected",
+                   {"ns", "10.0.0.0/33", "10.0.0.1", nullptr},
+                   {"Testing IP [10.0.0.1]\n", "Testing netmask [10.0.0.0]\nTesting bitmask [33]\n",
+                    "Bit value <1 or >32  [33]\n", verdict("10.0.0.1", "10.0.0.0/33", false)},
+                   exit_trouble},
+        flush_case{"NoSeparator",
+                   {"ns", "10.0.0.0", "10.0.0.1", nullptr},
+                   {"Mask arg has no / [10.0.0.0]\n", verdict("10.0.0.1", "10.0.0.0", false)},
+                   exit_trouble},
+        // each line of ip_check is flushed before the caller's own line
+        flush_case{"TooManyDigits",
+                   {"ns", "10.0.0.0/8", "1234.1.1.1", nullptr},
+                   {"ip_check() digits>3 at 3 [1234.1.1.1]\n", "Invalid IP address [1234.1.1.1]\n",
+                    verdict("1234.1.1.1", "10.0.0.0/8", false)},
+                   exit_trouble},
+        flush_case{"TooManyDots",
+                   {"ns", "10.0.0.0/8", "1.2.3.4.5", nullptr},
+                   {"ip_check() dots>3 at 7 [1.2.3.4.5]\n", "Invalid IP address [1.2.3.4.5]\n",
+                    verdict("1.2.3.4.5", "10.0.0.0/8", false)},
+                   exit_trouble},
+        flush_case{"NetworkNullOctet",
+                   {"ns", "10..0.0/8", "10.0.0.1", nullptr},
+                   {"Testing IP [10.0.0.1]\n", "Error: null octet found\n",
+                    "Netmask was not an IP - [10..0.0]\n", verdict("10.0.0.1", "10..0.0/8", false)},
+                   exit_trouble}),
+    flush_name);
+
+// One lost write is trouble even when every later one, the verdict's
+// included, gets through: the stream's error indicator remembers it.
+TEST(TransientWriteFailure, IsTroubleAlthoughTheVerdictArrives) {
+    test::stdout_sink sink(1);
+    const char* const argv[] = {"ns", "192.168.0.0/16", "192.168.1.7", nullptr};
+    const int status = run(3, argv);
+    ASSERT_FALSE(sink.writes().empty());
+    EXPECT_EQ(sink.writes().front(), "Testing netmask [192.168.0.0]\nTesting bitmask [16]\n");
+    EXPECT_EQ(sink.writes().back(), verdict("192.168.1.7", "192.168.0.0/16", true));
     EXPECT_EQ(status, exit_trouble);
 }
 

@@ -97,18 +97,19 @@ TEST_P(IpToInt, ConvertsFirstOctetToTopByte) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, IpToInt,
-    testing::Values(value_case{nullptr, 0}, value_case{"", 0}, value_case{"10.0.0.1", 0x0A000001},
-                    value_case{"255.255.255.255", 0xFFFFFFFF}, value_case{"0.0.0.0", 0},
-                    value_case{"1.2.3", 0x01020300}, value_case{"1.2.3.", 0x01020300},
-                    value_case{"1", 0x01000000}, value_case{"1.", 0x01000000},
-                    value_case{"1.2", 0x01020000}, value_case{"010.0.0.1", 0x0A000001},
-                    value_case{"01.02.03.04", 0x01020304}, value_case{"10.0.0.*", 0x0A000000},
-                    value_case{"1.*", 0x01000000}, value_case{"*", 0},
-                    value_case{"12?3.1.1.1", 0x7B010101}, value_case{"1.2.3.4*5", 0x0102032D},
-                    value_case{"10.0.0.1?", 0x0A000001}, value_case{"1.1.1.1*********", 0x01010101},
-                    // an octet above 255 turns the whole text into 0
-                    value_case{"256.1.1.1", 0}, value_case{"1.2.3.300", 0},
-                    value_case{"999.999.999.999", 0}));
+    testing::Values(
+        value_case{nullptr, 0}, value_case{"", 0}, value_case{"10.0.0.1", 0x0A000001},
+        value_case{"255.255.255.255", 0xFFFFFFFF}, value_case{"0.0.0.0", 0},
+        value_case{"1.2.3", 0x01020300}, value_case{"1.2.3.", 0x01020300},
+        value_case{"1", 0x01000000}, value_case{"1.", 0x01000000}, value_case{"1.2", 0x01020000},
+        value_case{"010.0.0.1", 0x0A000001}, value_case{"01.02.03.04", 0x01020304},
+        value_case{"10.0.0.*", 0x0A000000}, value_case{"1.*", 0x01000000}, value_case{"*", 0},
+        value_case{"12?3.1.1.1", 0x7B010101}, value_case{"1.2.3.4*5", 0x0102032D},
+        value_case{"10.0.0.1?", 0x0A000001}, value_case{"1.1.1.1*********", 0x01010101},
+        // an octet above 255 turns the whole text into 0
+        value_case{"256.1.1.1", 0}, value_case{"1.2.3.300", 0}, value_case{"999.999.999.999", 0},
+        // four digits: a value that must not be cut back into range
+        value_case{"1.2.3.2551", 0}, value_case{"1.2.3.2560", 0}, value_case{"2551.2.3.4", 0}));
 
 // Texts that ip_check refuses still convert without reading or shifting
 // out of bounds; the sanitizer builds catch any slip here.
