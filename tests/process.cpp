@@ -1,5 +1,6 @@
 #include "process.hpp"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -56,12 +57,23 @@ std::string fixture(const std::string& name) {
     return text.str();
 }
 
+bool wrapper_passes_name() {
+    const std::vector<std::string> words = wrapper();
+    return std::find(words.begin(), words.end(), argv0_word) != words.end();
+}
+
 outcome run_program(const std::vector<std::string>& argv, out_mode mode) {
     // A wrapper (valgrind, say) is started with the program's path and its
-    // arguments; argv[0] is then the wrapper's to choose.
+    // arguments; argv[0] is then the wrapper's to choose, unless the wrapper
+    // takes it as an argument (qemu's -0) in place of argv0_word.
     std::vector<std::string> words = wrapper();
     const std::string path = words.empty() ? program_path() : words.front();
     if (!words.empty()) {
+        for (std::string& word : words) {
+            if (word == argv0_word) {
+                word = argv.empty() ? "" : argv.front();
+            }
+        }
         words.push_back(program_path());
         words.insert(words.end(), argv.begin() + (argv.empty() ? 0 : 1), argv.end());
     }

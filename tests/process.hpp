@@ -24,9 +24,14 @@ outcome run_program(const std::vector<std::string>& argv, out_mode mode = out_mo
 std::string program_path();
 
 // The words of $NETSIEVE_WRAPPER, a command that run_program starts the
-// program under (for example "valgrind -q --error-exitcode=99").
+// program under (for example "valgrind -q --error-exitcode=99"). A word
+// equal to argv0_word is replaced by the argv[0] of the run, for a wrapper
+// that can hand it on ("qemu-s390x-static -0 @ARGV0@").
 std::vector<std::string> wrapper();
 bool wrapped();
+inline constexpr const char* argv0_word = "@ARGV0@";
+// Whether the wrapper hands the program the argv[0] of the run.
+bool wrapper_passes_name();
 
 // The contents of a file in tests/fixtures.
 std::string fixture(const std::string& name);
