@@ -4,10 +4,12 @@
 // which fails the next call on request.
 #include "membership/membership.hpp"
 #include "membership/trim.hpp"
+#include "show.hpp"
 
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <ostream>
 #include <string>
 
 extern "C" void* __real_malloc(std::size_t size);
@@ -47,6 +49,10 @@ struct exhausted_case {
     int inside;
     std::string out_prefix; // what the check prints first
 };
+
+void PrintTo(const exhausted_case& tc, std::ostream* os) {
+    *os << test::show(tc.network) << " " << test::show(tc.address);
+}
 
 class CheckWithoutMemory : public testing::TestWithParam<exhausted_case> {};
 
