@@ -72,7 +72,8 @@ include(CPack)
 option(NETSIEVE_DIST "Make the release artifacts with the build (target dist)" OFF)
 if(NETSIEVE_DIST)
     add_custom_target(dist ALL
-        COMMAND bash ${PROJECT_SOURCE_DIR}/packaging/dist ${PROJECT_SOURCE_DIR}
+        COMMAND ${CMAKE_COMMAND} -E env CMAKE=${CMAKE_COMMAND} CPACK=${CMAKE_CPACK_COMMAND}
+                bash ${PROJECT_SOURCE_DIR}/packaging/dist ${PROJECT_SOURCE_DIR}
                 ${PROJECT_BINARY_DIR} ${PROJECT_VERSION} $<TARGET_FILE:netsieve>
         DEPENDS netsieve docs
         USES_TERMINAL
