@@ -13,11 +13,11 @@ if(DEFINED CMAKE_TOOLCHAIN_FILE AND NOT CMAKE_TOOLCHAIN_FILE MATCHES "/musl\\.cm
     return()
 endif()
 
-cmake_host_system_information(RESULT _netsieve_arch QUERY OS_PLATFORM)
-set(_netsieve_specs "/usr/lib/${_netsieve_arch}-linux-musl/musl-gcc.specs")
+# musl-tools brings musl-gcc; cmake/musl.cmake takes its options from it.
+find_program(NETSIEVE_MUSL_GCC musl-gcc)
 set(_netsieve_libc "${NETSIEVE_LIBC}")
 if(_netsieve_libc STREQUAL "")
-    if(NETSIEVE_STATIC AND NOT NETSIEVE_TESTS AND EXISTS "${_netsieve_specs}")
+    if(NETSIEVE_STATIC AND NOT NETSIEVE_TESTS AND NETSIEVE_MUSL_GCC)
         set(_netsieve_libc musl)
     else()
         set(_netsieve_libc glibc)
