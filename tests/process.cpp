@@ -1,6 +1,7 @@
 #include "process.hpp"
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -30,7 +31,17 @@ std::string slurp(std::FILE* file) {
 
 std::string program_path() {
     const char* env = std::getenv("NETSIEVE_BIN");
-    return env != nullptr && env[0] != '\0' ? env : NETSIEVE_BIN;
+    if (env == nullptr || env[0] == '\0') {
+        return NETSIEVE_BIN;
+    }
+    // Said once per test process, so that a NETSIEVE_BIN left exported
+    // cannot point the tests at another program unnoticed.
+    static const bool announced = [env] {
+        std::fprintf(stderr, "end-to-end tests run NETSIEVE_BIN=%s\n", env);
+        return true;
+    }();
+    (void)announced;
+    return env;
 }
 
 std::vector<std::string> wrapper() {
@@ -101,8 +112,17 @@ outcome run_program(const std::vector<std::string>& argv, out_mode mode) {
             const int full = open("/dev/full", O_WRONLY);
             dup2(full, STDOUT_FILENO);
             close(full);
-        } else {
+        } else if (mode == out_mode::closed) {
             close(STDOUT_FILENO);
+        } else {
+            int ends[2];
+            if (pipe(ends) != 0) {
+                _exit(127);
+            }
+            close(ends[0]);
+            dup2(ends[1], STDOUT_FILENO);
+            close(ends[1]);
+            std::signal(SIGPIPE, SIG_DFL);
         }
         dup2(fileno(err), STDERR_FILENO);
         execvp(path.c_str(), args.data());

@@ -6,8 +6,10 @@
 
 namespace netsieve::test {
 
-// Where the child's standard output goes.
-enum class out_mode { capture, full_device, closed };
+// Where the child's standard output goes: a file; /dev/full; nowhere (the
+// descriptor closed); a pipe whose reader is gone, with SIGPIPE at its
+// default action, as a shell leaves it.
+enum class out_mode { capture, full_device, closed, reader_gone };
 
 struct outcome {
     std::string out;

@@ -23,6 +23,15 @@ stdout_sink::~stdout_sink() {
     std::fclose(stream_);
 }
 
+std::string stdout_sink::text() {
+    std::fflush(stream_);
+    std::string all;
+    for (const std::string& write : writes_) {
+        all += write;
+    }
+    return all;
+}
+
 ssize_t stdout_sink::write(void* cookie, const char* data, std::size_t size) {
     auto* sink = static_cast<stdout_sink*>(cookie);
     if (++sink->calls_ == sink->failing_write_) {

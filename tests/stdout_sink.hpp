@@ -23,6 +23,10 @@ class stdout_sink {
     // is not among them.
     const std::vector<std::string>& writes() const { return writes_; }
 
+    // Everything written so far, including what the stream still holds:
+    // the stream is flushed first.
+    std::string text();
+
   private:
     static ssize_t write(void* cookie, const char* data, std::size_t size);
 

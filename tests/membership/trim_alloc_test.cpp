@@ -5,6 +5,7 @@
 #include "membership/membership.hpp"
 #include "membership/trim.hpp"
 #include "show.hpp"
+#include "stdout_sink.hpp"
 
 #include <gtest/gtest.h>
 
@@ -60,11 +61,11 @@ class CheckWithoutMemory : public testing::TestWithParam<exhausted_case> {};
 // about the memory.
 TEST_P(CheckWithoutMemory, JudgesTheUntrimmedNetworkPart) {
     const exhausted_case& tc = GetParam();
-    testing::internal::CaptureStdout();
+    test::stdout_sink sink;
     fail_next_malloc = true;
     const int inside = ip_in_net(tc.network, tc.address);
     fail_next_malloc = false;
-    const std::string out = testing::internal::GetCapturedStdout();
+    const std::string out = sink.text();
     EXPECT_EQ(inside, tc.inside);
     EXPECT_EQ(out.substr(0, tc.out_prefix.size()), tc.out_prefix);
 }
