@@ -6,6 +6,7 @@
 #include "text/text.hpp"
 
 #include <limits.h>
+#include <stdarg.h>
 #include <stdio.h>
 #include <stdlib.h>
 
@@ -30,8 +31,13 @@ constexpr int max_separator_pos = net_part_size;
 constexpr int min_prefix = 1;
 constexpr int max_prefix = 32;
 
-membership reject(const char* format, const char* text) {
-    printf(format, text);
+// Prints one error line and reports the rejection. The attribute lets the
+// compiler check each call's format against its arguments.
+[[gnu::format(printf, 1, 2)]] membership reject(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    vprintf(format, args);
+    va_end(args);
     fflush(stdout);
     return membership::rejected;
 }
@@ -90,9 +96,7 @@ membership net_membership(const char* network, const char* address) {
     fflush(stdout);
 
     if (length < min_prefix || length > max_prefix) {
-        printf("Bit value <1 or >32  [%i]\n", length);
-        fflush(stdout);
-        return membership::rejected;
+        return reject("Bit value <1 or >32  [%i]\n", length);
     }
     const uint32_t mask = prefix_mask(length);
     bit_report(mask, net, addr);
