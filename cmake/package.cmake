@@ -50,7 +50,9 @@ add_custom_target(docs ALL DEPENDS netsieve.1.gz changelog.gz)
 set(mode_dir OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(mode_file OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${mode_dir})
-set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${mode_dir})
+# install() creates folders with the umask applied all the same: the
+# package's are set again before cpack packs them.
+set(CPACK_PRE_BUILD_SCRIPTS "${PROJECT_SOURCE_DIR}/cmake/cpack-modes.cmake")
 install(TARGETS netsieve RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
         PERMISSIONS ${mode_dir})
 install(FILES "${PROJECT_BINARY_DIR}/netsieve.1.gz" DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
