@@ -20,7 +20,7 @@ else()
         list(APPEND _netsieve_compile -D_FORTIFY_SOURCE=2)
     endif()
     if(NETSIEVE_LIBC_USED STREQUAL "musl")
-        set(_netsieve_rcrt1 musl) # cmake/musl.cmake's specs name it
+        set(_netsieve_rcrt1 musl) # cmake/musl.cmake's driver rules name it
     else()
         execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=rcrt1.o
                         OUTPUT_VARIABLE _netsieve_rcrt1 OUTPUT_STRIP_TRAILING_WHITESPACE)
