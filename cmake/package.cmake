@@ -51,7 +51,7 @@ set(mode_dir OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD
 set(mode_file OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${mode_dir})
 # install() creates folders with the umask applied all the same: the
-# package's are set again before cpack packs them.
+# package's modes are set again before cpack packs them.
 set(CPACK_PRE_BUILD_SCRIPTS "${PROJECT_SOURCE_DIR}/cmake/cpack-modes.cmake")
 install(TARGETS netsieve RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
         PERMISSIONS ${mode_dir})
@@ -96,11 +96,8 @@ address/prefix length, prints a report of the masking in binary and\n\
 hexadecimal, and ends with a True or False verdict line. Its exit status\n\
 (0 inside, 1 outside, 2 trouble) serves scripts.")
 # Files that only the Debian package carries: lintian's override, with the
-# reason for the static program. They are packaged from a copy with fixed
-# modes, since a checkout's modes follow the umask.
-file(COPY "${PROJECT_SOURCE_DIR}/packaging/debian/" DESTINATION "${PROJECT_BINARY_DIR}/debian-files"
-     FILE_PERMISSIONS ${mode_file} DIRECTORY_PERMISSIONS ${mode_dir})
-set(CPACK_INSTALLED_DIRECTORIES "${PROJECT_BINARY_DIR}/debian-files;/")
+# reason for the static program.
+set(CPACK_INSTALLED_DIRECTORIES "${PROJECT_SOURCE_DIR}/packaging/debian;/")
 # A statically linked program needs no shared libraries; other builds ask
 # dpkg-shlibdeps for them.
 if(NOT NETSIEVE_STATIC)
